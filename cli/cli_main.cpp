@@ -12,6 +12,11 @@ std::span<const Command> AllCommands() {
         Command{"strings", "FILE", Strings},
         Command{"details", "FILE", Details},
         Command{"status", "FILE", Status},
+        Command{"show", "FILE N [--no-preview]", Show},
+        Command{"picture", "FILE N OUT", Picture},
+        Command{"save-bin", "FILE N OUT", SaveBin},
+        Command{"save-tga", "FILE N OUT", SaveTga},
+        Command{"extract", "FILE DIR", Extract},
     };
     return commands;
 }

@@ -25,6 +25,11 @@ int Tree(Arguments args, Streams io);
 int Strings(Arguments args, Streams io);
 int Details(Arguments args, Streams io);
 int Status(Arguments args, Streams io);
+int Show(Arguments args, Streams io);
+int Picture(Arguments args, Streams io);
+int SaveBin(Arguments args, Streams io);
+int SaveTga(Arguments args, Streams io);
+int Extract(Arguments args, Streams io);
 
 std::span<const Command> AllCommands();
 // Runs argv[1..] as a command line.
