@@ -216,8 +216,10 @@ void Button1Click(RunState& state, WindowOps& window) {
     std::string path = window.DialogFileName(FileDialog::Open);
     // Read before touching anything: a file that cannot be read leaves the
     // current state as it was.
-    ByteBlock buffer = ReadWholeFile(path);
+    LoadContainer(state, window, path, ReadWholeFile(path));
+}
 
+void LoadContainer(RunState& state, WindowOps& window, const std::string& path, ByteBlock buffer) {
     state.FileSize = static_cast<int32_t>(buffer.size() - 1);
     state.FileBuffer = std::move(buffer);
     state.PixelData.reset();

@@ -68,4 +68,14 @@ ByteBlock ReadWholeFile(const std::string& path) {
     return block;
 }
 
+ByteBlock FileBufferOf(std::span<const uint8_t> bytes) {
+    if (bytes.size() >= static_cast<uint64_t>(kSizeLimit))
+        throw AppError("The container is 2 GiB or larger");
+    ByteBlock block = ByteBlock::Uninitialized(bytes.size() + 1);
+    if (!bytes.empty())
+        std::memcpy(block.data(), bytes.data(), bytes.size());
+    block.data()[bytes.size()] = 0;
+    return block;
+}
+
 } // namespace brindle
