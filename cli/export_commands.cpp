@@ -1,24 +1,107 @@
 // Commands that save: save-bin, save-tga, extract.
+#include "app/app_error.h"
+#include "app/handler_guard.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
+#include "export/extract_all.h"
+#include "export/save_data.h"
+#include "export/save_image.h"
+#include "xom/open_command.h"
 
 #include <ostream>
+#include <string>
 
 namespace brindle::cli {
+namespace {
 
-int SaveBin(Arguments, Streams io) {
-    io.err << "save-bin: not available yet\n";
-    return kExitUsage;
+// Opens FILE; false when the open raised an error (already collected).
+bool OpenFile(Session& session, std::string_view path) {
+    session.window.AnswerNextDialog(std::string(path));
+    return session.Run(Button1Click);
 }
 
-int SaveTga(Arguments, Streams io) {
-    io.err << "save-tga: not available yet\n";
-    return kExitUsage;
+// FILE N OUT: opens FILE and selects node N. Returns the exit status to end
+// with, or nullopt to go on.
+std::optional<int> OpenAndSelect(std::string_view command, Arguments args, Streams io,
+                                 Session& session) {
+    if (args.size() != 3) {
+        io.err << command << ": expected FILE N OUT\n";
+        return kExitUsage;
+    }
+    std::optional<int64_t> node = ParseIndex(args[1]);
+    if (!node) {
+        io.err << command << ": N must be a node number, not \"" << args[1] << "\"\n";
+        return kExitUsage;
+    }
+    if (!OpenFile(session, args[0]))
+        return session.Finish(io.err);
+    if (!session.Select(*node)) {
+        session.Finish(io.err);
+        io.err << command << ": the tree has no node " << *node << '\n';
+        return kExitUsage;
+    }
+    return std::nullopt;
 }
 
-int Extract(Arguments, Streams io) {
-    io.err << "extract: not available yet\n";
-    return kExitUsage;
+} // namespace
+
+int SaveBin(Arguments args, Streams io) {
+    Session session;
+    if (std::optional<int> status = OpenAndSelect("save-bin", args, io, session))
+        return *status;
+    // On a type node the button does nothing, and neither does this.
+    session.window.AnswerNextDialog(std::string(args[2]));
+    session.Run(Button2Click);
+    return session.Finish(io.err);
+}
+
+int SaveTga(Arguments args, Streams io) {
+    Session session;
+    session.window.SetPreviewChecked(true);
+    if (std::optional<int> status = OpenAndSelect("save-tga", args, io, session))
+        return *status;
+    if (!session.window.SaveImageEnabled()) {
+        session.Finish(io.err);
+        io.err << "save-tga: node " << args[1] << " shows no picture, nothing saved\n";
+        return kExitHandlerError;
+    }
+    session.window.AnswerNextDialog(std::string(args[2]));
+    session.Run(Button3Click);
+    return session.Finish(io.err);
+}
+
+int Extract(Arguments args, Streams io) {
+    if (args.size() != 2) {
+        io.err << "extract: expected FILE DIR\n";
+        return kExitUsage;
+    }
+    Session session;
+    if (!OpenFile(session, args[0]))
+        return session.Finish(io.err);
+
+    // Counted here rather than taken from the result, so an error that ends
+    // the run early still leaves a true count.
+    int64_t written = 0;
+    int64_t errors = 0;
+    auto report = [&](const std::string& message) {
+        ++errors;
+        io.err << MessageBoxText(message) << '\n';
+    };
+    ExtractListener listener{
+        [&](const std::string& path) {
+            ++written;
+            io.out << path << '\n';
+        },
+        report,
+    };
+    RunGuarded([&] { ExtractAll(session.state, session.window, std::string(args[1]), listener); },
+               report);
+    io.out << written << (written == 1 ? " file" : " files") << " written";
+    if (errors > 0)
+        io.out << ", " << errors << (errors == 1 ? " error" : " errors");
+    io.out << '\n';
+    int status = session.Finish(io.err);
+    return errors == 0 ? status : kExitHandlerError;
 }
 
 } // namespace brindle::cli

@@ -1,5 +1,7 @@
 #include "export/tga_writer.h"
 
+#include <algorithm>
+
 namespace brindle {
 
 std::vector<uint8_t> EncodeTga(const WindowOps& window) {
@@ -17,10 +19,13 @@ std::vector<uint8_t> EncodeTga(const WindowOps& window) {
     if (width <= 0 || height <= 0)
         return file;
     const size_t stride = static_cast<size_t>(width) * static_cast<size_t>(bits / 8);
-    file.reserve(kTgaHeaderSize + stride * static_cast<size_t>(height));
-    for (int y = height - 1; y >= 0; --y) {
+    file.resize(kTgaHeaderSize + stride * static_cast<size_t>(height), 0);
+    // Each row takes exactly its stride, so the pixel data always match the
+    // header whatever a window hands out.
+    auto out = file.begin() + kTgaHeaderSize;
+    for (int y = height - 1; y >= 0; --y, out += static_cast<std::ptrdiff_t>(stride)) {
         std::span<const uint8_t> row = window.PictureRowConst(y);
-        file.insert(file.end(), row.begin(), row.end());
+        std::copy_n(row.begin(), std::min(row.size(), stride), out);
     }
     return file;
 }
