@@ -2,18 +2,101 @@
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 
+#include "app/app_error.h"
+#include "app/handler_guard.h"
+#include "export/tga_writer.h"
+#include "export/write_file.h"
+
+#include <optional>
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace brindle::cli {
+namespace {
 
-int Show(Arguments, Streams io) {
-    io.err << "show: not available yet\n";
-    return kExitUsage;
+// Opens FILE and selects node N as a click would; the exit status when that
+// was not possible.
+std::optional<int> OpenAndSelect(std::string_view command, Session& session, std::string_view file,
+                                 std::string_view node, Streams io) {
+    std::optional<int64_t> index = ParseIndex(node);
+    if (!index) {
+        io.err << command << ": N must be a node's index in decimal, not \"" << node << "\"\n";
+        return kExitUsage;
+    }
+    session.Open(std::string(file));
+    if (!session.Select(*index)) {
+        io.err << command << ": the tree has no node " << *index << '\n';
+        // An open that failed is the better reason to give.
+        int status = session.Finish(io.err);
+        return status == kExitOk ? kExitUsage : status;
+    }
+    return std::nullopt;
 }
 
-int Picture(Arguments, Streams io) {
-    io.err << "picture: not available yet\n";
-    return kExitUsage;
+bool PictureShown(const Session& session) {
+    return !session.window.TextVisible();
+}
+
+} // namespace
+
+int Show(Arguments args, Streams io) {
+    std::vector<std::string_view> positional;
+    bool preview = true;
+    for (std::string_view arg : args) {
+        if (arg == "--no-preview")
+            preview = false;
+        else
+            positional.push_back(arg);
+    }
+    if (positional.size() != 2) {
+        io.err << "show: expected FILE N [--no-preview]\n";
+        return kExitUsage;
+    }
+
+    Session session;
+    session.window.SetPreviewChecked(preview);
+    if (std::optional<int> failed =
+            OpenAndSelect("show", session, positional[0], positional[1], io))
+        return *failed;
+
+    const HeadlessWindow& window = session.window;
+    io.out << Utf8(window.StatusText(session.state.MainPanel)) << '\n'
+           << Utf8(window.StatusText(session.state.InfoPanel)) << '\n';
+    if (PictureShown(session)) {
+        Point position = window.ImagePosition();
+        io.out << "picture " << position.left << ' ' << position.top << ' ' << window.PictureWidth()
+               << ' ' << window.PictureHeight() << '\n';
+    } else {
+        io.out << Utf8(TextAsLines(window.Text()));
+    }
+    return session.Finish(io.err);
+}
+
+int Picture(Arguments args, Streams io) {
+    if (args.size() != 3) {
+        io.err << "picture: expected FILE N OUT\n";
+        return kExitUsage;
+    }
+    Session session;
+    session.window.SetPreviewChecked(true);
+    if (std::optional<int> failed = OpenAndSelect("picture", session, args[0], args[1], io))
+        return *failed;
+
+    if (!PictureShown(session)) {
+        io.err << "picture: node " << args[1] << " shows no picture, nothing written\n";
+        session.Finish(io.err);
+        return kExitHandlerError;
+    }
+    std::optional<std::string> writeError;
+    RunGuarded([&] { WriteWholeFile(std::string(args[2]), EncodeTga(session.window)); },
+               [&](const std::string& message) { writeError = MessageBoxText(message); });
+    int status = session.Finish(io.err);
+    if (writeError) {
+        io.err << *writeError << '\n';
+        return kExitHandlerError;
+    }
+    return status;
 }
 
 } // namespace brindle::cli
