@@ -64,8 +64,9 @@ void OpenAndBrowse(const Bytes& bytes) {
             continue;
         ASSERT_GE(slot.size, 4) << k;
         // An entry whose tag lies past the file's end has no data at all.
-        if (slot.DataLength() > 0)
+        if (slot.DataLength() > 0) {
             ASSERT_LE(slot.dataPosition + slot.DataLength(), int64_t{state.FileSize}) << k;
+        }
     }
     const int64_t nodes = window.Tree().NodeCount();
     for (bool preview : {true, false}) {
