@@ -95,10 +95,18 @@ TEST_F(InspectCommands, ShowPrintsContainerTextsAsUtf8) {
 
 TEST_F(InspectCommands, ShowOfTypeNodeKeepsTheOpenDetailText) {
     XomBuilder xom;
-    xom.Strings({"", "n"}).Type("XIntResourceDetails", 1).Entry(fixture::IntEntry(7, 1));
-    Result r = RunCli({"show", Write("d.xom", xom.Build()), "0"});
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "XIntResourceDetails(1) 0(0)\nStrings: (2) - (3)\nn = 7\n");
+    xom.Strings({"", "n"}).Type("XIntResourceDetails", 2).Type("Z", 1);
+    xom.Entry(fixture::IntEntry(7, 1)).Entry(fixture::IntEntry(8, 1)).Entry({});
+    std::string path = Write("d.xom", xom.Build());
+    Result details = RunCli({"details", path});
+    ASSERT_EQ(details.status, 0) << details.err;
+
+    for (std::string n : {"0", "3"}) {
+        Result r = RunCli({"show", path, n});
+        EXPECT_EQ(r.status, 0) << r.err;
+        std::string status = (n == "0" ? "XIntResourceDetails(2) 0(0)" : "Z(1) 3(1)");
+        EXPECT_EQ(r.out, status + "\nStrings: (2) - (3)\n" + details.out);
+    }
 }
 
 TEST_F(InspectCommands, NodeThatDoesNotExistExitsWithTwo) {
@@ -124,24 +132,19 @@ TEST_F(InspectCommands, UsageErrorsExitWithTwo) {
     }
 }
 
-TEST_F(InspectCommands, HandlerErrorsComeAfterTheOutput) {
-    // A vector entry naming a string past the table ends the open after the
-    // picture's node was added.
-    XomBuilder xom;
-    xom.Strings({"", "pic"})
-        .Type("XImage", 1)
-        .Type("XVectorResourceDetails", 1)
-        .Entry(fixture::ImageEntry({2, 2, 0, 0, 1, 1, Bytes(12, 9)}))
-        .Entry(fixture::VectorEntry(1, 2, 3, 50));
-    Result r = RunCli({"show", Write("e.xom", xom.Build()), "1"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "0x1 (pic)\n2x2x24bit type:0\npicture 99 87 2 2\n");
-    EXPECT_EQ(r.err, "List index out of bounds (49)\n");
-
+TEST_F(InspectCommands, FailedOpenIsReportedWithStatusOne) {
     std::string missing = (dir_ / "missing.xom").string();
-    r = RunCli({"show", missing, "0"});
-    EXPECT_EQ(r.status, 1) << "the failed open is the reason";
-    EXPECT_NE(r.err.find("Cannot open file"), std::string::npos);
+    for (std::string command : {"show", "picture"}) {
+        std::vector<std::string> words = {command, missing, "0"};
+        if (command == "picture")
+            words.push_back((dir_ / "p.tga").string());
+        Result r = RunCli(words);
+        EXPECT_EQ(r.status, 1) << command;
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("Cannot open file \"" + missing + "\". No such file or directory."),
+                  std::string::npos)
+            << r.err;
+    }
 }
 
 TEST_F(InspectCommands, PictureWritesTheBlendedViewAsTga) {
