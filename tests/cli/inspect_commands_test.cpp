@@ -147,6 +147,21 @@ TEST_F(InspectCommands, FailedOpenIsReportedWithStatusOne) {
     }
 }
 
+TEST_F(InspectCommands, ShowPrintsFirstThenTheOpenError) {
+    // A vector entry naming a string past the table ends the open after the
+    // picture's node was added.
+    XomBuilder xom;
+    xom.Strings({"", "pic"})
+        .Type("XImage", 1)
+        .Type("XVectorResourceDetails", 1)
+        .Entry(fixture::ImageEntry({2, 2, 0, 0, 1, 1, Bytes(12, 9)}))
+        .Entry(fixture::VectorEntry(1, 2, 3, 50));
+    Result r = RunCli({"show", Write("e.xom", xom.Build()), "1"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "0x1 (pic)\n2x2x24bit type:0\npicture 99 87 2 2\n");
+    EXPECT_EQ(r.err, "List index out of bounds (49)\n");
+}
+
 TEST_F(InspectCommands, PictureWritesTheBlendedViewAsTga) {
     std::string out = (dir_ / "p.tga").string();
     Result r = RunCli({"picture", file_, "1", out});
