@@ -28,7 +28,6 @@ struct ImageRecord {
     // The second index follows 8 (T + 1) skipped bytes after the format byte.
     int64_t SecondIndexPosition() const { return FieldPosition(19 + 8 * int64_t{type}); }
 
-    bool FitsSize() const { return width <= kMaxImageSide && height <= kMaxImageSide; }
     bool KnownType() const { return type <= kMaxImageType; }
     int BytesPerPixel() const { return format == 2 || format == 4 ? 4 : 3; }
     int Bits() const { return BytesPerPixel() * 8; }
