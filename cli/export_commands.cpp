@@ -8,13 +8,16 @@
 #include "export/save_image.h"
 #include "xom/open_command.h"
 
+#include <optional>
 #include <ostream>
 #include <string>
 
 namespace brindle::cli {
 namespace {
 
-// Opens FILE; false when the open raised an error (already collected).
+// Opens FILE; false when the open raised an error (collected for Finish).
+// The tree keeps what the walk listed before the error, and the commands work
+// on that, as the viewer does.
 bool OpenFile(Session& session, std::string_view path) {
     session.window.AnswerNextDialog(std::string(path));
     return session.Run(Button1Click);
@@ -30,15 +33,15 @@ std::optional<int> OpenAndSelect(std::string_view command, Arguments args, Strea
     }
     std::optional<int64_t> node = ParseIndex(args[1]);
     if (!node) {
-        io.err << command << ": N must be a node number, not \"" << args[1] << "\"\n";
+        io.err << command << ": N must be a node's index in decimal, not \"" << args[1] << "\"\n";
         return kExitUsage;
     }
-    if (!OpenFile(session, args[0]))
-        return session.Finish(io.err);
+    OpenFile(session, args[0]);
     if (!session.Select(*node)) {
-        session.Finish(io.err);
         io.err << command << ": the tree has no node " << *node << '\n';
-        return kExitUsage;
+        // An open that failed is the better reason to give.
+        int status = session.Finish(io.err);
+        return status == kExitOk ? kExitUsage : status;
     }
     return std::nullopt;
 }
@@ -61,8 +64,8 @@ int SaveTga(Arguments args, Streams io) {
     if (std::optional<int> status = OpenAndSelect("save-tga", args, io, session))
         return *status;
     if (!session.window.SaveImageEnabled()) {
-        session.Finish(io.err);
         io.err << "save-tga: node " << args[1] << " shows no picture, nothing saved\n";
+        session.Finish(io.err);
         return kExitHandlerError;
     }
     session.window.AnswerNextDialog(std::string(args[2]));
@@ -76,7 +79,9 @@ int Extract(Arguments args, Streams io) {
         return kExitUsage;
     }
     Session session;
-    if (!OpenFile(session, args[0]))
+    // A file that could not be read leaves nothing to extract and no folder
+    // is made; a walk that stopped at an error leaves what it listed.
+    if (!OpenFile(session, args[0]) && session.window.Tree().TopCount() == 0)
         return session.Finish(io.err);
 
     // Counted here rather than taken from the result, so an error that ends
