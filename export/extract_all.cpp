@@ -13,7 +13,6 @@
 
 #include <filesystem>
 #include <system_error>
-#include <vector>
 
 namespace brindle {
 namespace {
