@@ -1,6 +1,7 @@
 // tree, details and status print what an open made before a detail line's
 // error, report the error as the message box shows it and exit with 1.
 #include "cli/commands.h"
+#include "tests/cli/run_cli.h"
 
 #include "tests/fixture/xom_builder.h"
 
@@ -15,22 +16,14 @@ namespace {
 
 using fixture::XomBuilder;
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
+using Result = CliResult;
 
 class CliDetailErrors : public ::testing::Test {
 protected:
     Result Run(const std::string& command, const XomBuilder& xom) {
         std::string path = (dir_ / "c.xom").string();
         fixture::WriteFile(path, xom.Build());
-        std::vector<std::string_view> args{command, path};
-        std::ostringstream out;
-        std::ostringstream err;
-        int status = Main(args, Streams{out, err});
-        return Result{status, out.str(), err.str()};
+        return RunCli({command, path});
     }
     fixture::TempDir dir_;
 };

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "tests/cli/run_cli.h"
 
 #include "tests/fixture/xom_builder.h"
 
@@ -18,19 +19,7 @@ using fixture::Bytes;
 using fixture::ImageSpec;
 using fixture::XomBuilder;
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(std::vector<std::string> words) {
-    std::vector<std::string_view> args(words.begin(), words.end());
-    std::ostringstream out;
-    std::ostringstream err;
-    int status = Main(args, Streams{out, err});
-    return Result{status, out.str(), err.str()};
-}
+using Result = CliResult;
 
 ImageSpec Image(uint16_t width, uint16_t height, uint8_t format, uint32_t name) {
     ImageSpec spec;

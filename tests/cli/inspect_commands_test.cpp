@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "tests/cli/run_cli.h"
 
 #include "inspect/hex_dump.h"
 #include "tests/fixture/xom_builder.h"
@@ -16,19 +17,7 @@ namespace {
 using fixture::Bytes;
 using fixture::XomBuilder;
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(std::vector<std::string> words) {
-    std::vector<std::string_view> args(words.begin(), words.end());
-    std::ostringstream out;
-    std::ostringstream err;
-    int status = Main(args, Streams{out, err});
-    return Result{status, out.str(), err.str()};
-}
+using Result = CliResult;
 
 // Node 0 "XImage(2)": 1 a 12 x 10 picture whose pixels are all clear, 2 a
 // record of an unknown type. Node 3 "XInfo(2)": 4 an entry with a name

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "tests/cli/run_cli.h"
 
 #include "tests/fixture/sample_container.h"
 #include "tests/fixture/xom_builder.h"
@@ -14,19 +15,7 @@ namespace {
 
 using fixture::XomBuilder;
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(std::vector<std::string> words) {
-    std::vector<std::string_view> args(words.begin(), words.end());
-    std::ostringstream out;
-    std::ostringstream err;
-    int status = Main(args, Streams{out, err});
-    return Result{status, out.str(), err.str()};
-}
+using Result = CliResult;
 
 class ListCommands : public ::testing::Test {
 protected:
