@@ -1,7 +1,6 @@
 #include "xom/layout.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 namespace brindle {
@@ -22,9 +21,23 @@ uint32_t EncodeIndexKey(uint32_t j) {
     return q * 256 + r;
 }
 
+void AppendUpperHex(std::string& text, uint32_t value, int minDigits) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    char digits[8];
+    int count = 0;
+    do {
+        digits[count++] = kDigits[value & 0x0F];
+        value >>= 4;
+    } while (value != 0);
+    for (int pad = count; pad < minDigits; ++pad)
+        text += '0';
+    while (count > 0)
+        text += digits[--count];
+}
+
 std::string IndexKeyText(uint32_t j) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%.2X", EncodeIndexKey(j));
+    std::string text;
+    AppendUpperHex(text, EncodeIndexKey(j), 2);
     return text;
 }
 
@@ -52,25 +65,26 @@ std::string_view ReadString(const ByteReader& file, const StringBlock& block, ui
 }
 
 std::optional<int64_t> FindNextTag(const ByteReader& file, int64_t tagPosition, int64_t fileSize) {
-    int64_t from = tagPosition + kEntryDataOffset;
-    int64_t end = std::min(fileSize, file.Size());
+    // A tag at t needs tagPosition + 4 <= t and t + 4 <= end. memchr for its
+    // third byte is far faster than comparing at every position; "N" is rare
+    // in the float, index and pixel data that fill entries.
+    const int64_t from = tagPosition + kEntryDataOffset;
+    const int64_t end = std::min(fileSize, file.Size());
     if (from < 0 || end - from < static_cast<int64_t>(kEntryTag.size()))
         return std::nullopt;
     const uint8_t* base = file.All().data();
-#if defined(__GLIBC__)
-    const void* hit =
-        memmem(base + from, static_cast<size_t>(end - from), kEntryTag.data(), kEntryTag.size());
-    if (!hit)
-        return std::nullopt;
-    return static_cast<const uint8_t*>(hit) - base - tagPosition;
-#else
-    const uint8_t* last = base + end;
-    const auto* tag = reinterpret_cast<const uint8_t*>(kEntryTag.data());
-    const uint8_t* hit = std::search(base + from, last, tag, tag + kEntryTag.size());
-    if (hit == last)
-        return std::nullopt;
-    return hit - base - tagPosition;
-#endif
+    const uint8_t* at = base + from + 2;
+    const uint8_t* stop = base + end - 1; // the "N" of a tag ending at end
+    while (at < stop) {
+        const auto* hit =
+            static_cast<const uint8_t*>(std::memchr(at, 'N', static_cast<size_t>(stop - at)));
+        if (!hit)
+            return std::nullopt;
+        if (hit[-2] == 'C' && hit[-1] == 'T' && hit[1] == 'R')
+            return hit - 2 - base - tagPosition;
+        at = hit + 1;
+    }
+    return std::nullopt;
 }
 
 } // namespace brindle

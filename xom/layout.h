@@ -38,6 +38,8 @@ inline bool IsWideIndex(uint8_t firstByte) {
 uint32_t EncodeIndexKey(uint32_t j);
 // EncodeIndexKey(j) as upper-case hex with at least two digits.
 std::string IndexKeyText(uint32_t j);
+// Appends value in upper-case hex, zero-padded to at least minDigits.
+void AppendUpperHex(std::string& text, uint32_t value, int minDigits = 1);
 
 uint16_t ReadTypeCount(const ByteReader& file);
 

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <map>
 #include <utility>
 #include <vector>
@@ -44,9 +43,10 @@ std::string TypeLabel(std::string_view name, int32_t count) {
 }
 
 std::string GenericLabel(uint32_t index, std::string_view name) {
-    char prefix[16];
-    std::snprintf(prefix, sizeof prefix, "0x%X (", index);
-    std::string label = prefix;
+    std::string label = "0x";
+    label.reserve(name.size() + 12);
+    AppendUpperHex(label, index);
+    label += " (";
     label += name;
     label += ')';
     return label;
@@ -149,9 +149,10 @@ private:
 
     // False once the file's last entry has been recorded.
     bool EntryStep(size_t type, int64_t& position, int64_t& node) {
-        FirstLookup first = LookUpFirstIndex(position);
+        std::optional<DetailKind> kind = roles_.KindOf(type);
+        FirstLookup first = LookUpFirstIndex(position, kind.has_value());
         std::string label;
-        if (std::optional<DetailKind> kind = roles_.KindOf(type)) {
+        if (kind) {
             label = DetailLine(*kind, file_, position, first, window_, state_.DecimalSeparator);
             details_.Append(label);
         } else {
@@ -176,13 +177,15 @@ private:
         return true;
     }
 
-    FirstLookup LookUpFirstIndex(int64_t position) {
+    // The key text matters only to detail lines, so plain entries skip it.
+    FirstLookup LookUpFirstIndex(int64_t position, bool withKey) {
         Index index = ReadIndex(file_, position + kFirstIndexOffset);
         FirstLookup first{index.value, index.wide, "[OUT]", "0"};
         if (static_cast<int64_t>(index.value) < window_.GridRowCount()) {
             auto row = static_cast<int32_t>(index.value);
             first.name = window_.GridValue(row);
-            first.key = window_.GridKey(row);
+            if (withKey)
+                first.key = window_.GridKey(row);
         }
         return first;
     }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -161,6 +163,32 @@ TEST(FindNextTag, FindsEveryOccurrenceFromFourBytesOn) {
         ByteReader reader(file);
         EXPECT_EQ(FindNextTag(reader, c.from, static_cast<int64_t>(c.bytes.size())), c.distance)
             << c.bytes;
+    }
+}
+
+TEST(FindNextTag, FindsExactlyWhatAByteByByteSearchFinds) {
+    // Bytes drawn from the tag's own letters make near-misses and
+    // overlapping tags common.
+    std::mt19937 random(5);
+    const char letters[] = "CTNRx";
+    for (int round = 0; round < 2000; ++round) {
+        Bytes file(4 + random() % 60);
+        for (uint8_t& byte : file)
+            byte = static_cast<uint8_t>(letters[random() % 5]);
+        const int64_t size = static_cast<int64_t>(file.size());
+        file.push_back(0);
+        ByteReader reader(file);
+        for (int64_t from = 0; from < size; ++from) {
+            std::optional<int64_t> expected;
+            for (int64_t h = 4; from + h + 4 <= size; ++h) {
+                if (std::memcmp(file.data() + from + h, "CTNR", 4) == 0) {
+                    expected = h;
+                    break;
+                }
+            }
+            ASSERT_EQ(FindNextTag(reader, from, size), expected)
+                << std::string(file.begin(), file.end() - 1) << " from " << from;
+        }
     }
 }
 
