@@ -24,8 +24,11 @@
 #include <algorithm>
 
 namespace brindle::qt {
-TFormXom::TFormXom(QWidget* parent) : QWidget(parent) {
+TFormXom::TFormXom(QWidget* parent) : QWidget(parent), snapBack_(new QTimer(this)) {
     BuildControls();
+    snapBack_->setSingleShot(true);
+    snapBack_->setInterval(kSnapBackMilliseconds);
+    connect(snapBack_, &QTimer::timeout, this, [this] { SnapBack(); });
     connect(controls_.checkBox1, &QCheckBox::toggled, this,
             [this](bool checked) { StoredWindow::SetPreviewChecked(checked); });
     connect(controls_.treeView1->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -225,18 +228,26 @@ void TFormXom::ShowCentred() {
     show();
 }
 
+bool TFormXom::HoldsFormSize() const {
+    const Qt::WindowStates free = Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized;
+    return isWindow() && !(windowState() & free);
+}
+
 void TFormXom::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     LayOut();
-    // The border is fixed: a size the user dragged to is taken back, while a
-    // maximised window keeps the room it was given.
-    const Qt::WindowStates free = Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized;
-    if (event->spontaneous() && isWindow() && !(windowState() & free) && size() != kClientSize) {
-        QTimer::singleShot(0, this, [this, free] {
-            if (!(windowState() & free) && size() != kClientSize)
-                resize(kClientSize);
-        });
-    }
+    // The border is fixed: a size the user dragged to is taken back once the
+    // dragging stops, while a maximised window keeps the room it was given.
+    // A window manager that refuses the form size is not fought.
+    if (event->spontaneous() && HoldsFormSize() && size() != kClientSize && size() != refusedSize_)
+        snapBack_->start();
+}
+
+void TFormXom::SnapBack() {
+    if (!HoldsFormSize() || size() == kClientSize)
+        return;
+    refusedSize_ = size();
+    resize(kClientSize);
 }
 
 } // namespace brindle::qt

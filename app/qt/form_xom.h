@@ -22,6 +22,7 @@ class QCheckBox;
 class QFrame;
 class QPushButton;
 class QScrollArea;
+class QTimer;
 
 namespace brindle::qt {
 
@@ -42,6 +43,8 @@ public:
     static constexpr QSize kScrollBoxSize{201, 177};
     // Coalesced repaints come no closer together than this.
     static constexpr qint64 kFrameMilliseconds = 16;
+    // A size the user drags to is taken back this long after the last move.
+    static constexpr int kSnapBackMilliseconds = 250;
 
     struct Controls {
         QPushButton* button1 = nullptr;
@@ -110,6 +113,8 @@ protected:
 private:
     void BuildControls();
     void LayOut();
+    bool HoldsFormSize() const;
+    void SnapBack();
     void ScheduleFlush();
     void SyncSelectionToView();
     void OnViewCurrentChanged();
@@ -121,6 +126,8 @@ private:
     TreeModel* treeModel_ = nullptr;
     GridModel* gridModel_ = nullptr;
     int panel2Width_ = kPanel2Width;
+    QTimer* snapBack_ = nullptr;
+    QSize refusedSize_;
 
     std::array<bool, 16> dirty_{};
     bool flushScheduled_ = false;

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 
@@ -32,9 +33,22 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
     return button;
 }
 
+// Paints its background black without handing black down to its
+// controls, which take their colours from the palette.
+class BlackPanel : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter(this).fillRect(rect(), Qt::black);
+        QFrame::paintEvent(event);
+    }
+};
+
 // A panel with a raised one-pixel bevel and no caption.
-QFrame* MakePanel(QWidget* parent, const char* name) {
-    auto* panel = new QFrame(parent);
+template <typename Panel = QFrame> QFrame* MakePanel(QWidget* parent, const char* name) {
+    auto* panel = new Panel(parent);
     panel->setObjectName(QString::fromLatin1(name));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(1);
@@ -68,11 +82,7 @@ void TFormXom::BuildControls() {
     treeModel_ = new TreeModel(Tree(), this);
     c.treeView1->setModel(treeModel_);
 
-    c.panel2 = MakePanel(c.panel1, "Panel2");
-    c.panel2->setAutoFillBackground(true);
-    QPalette black = c.panel2->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    c.panel2->setPalette(black);
+    c.panel2 = MakePanel<BlackPanel>(c.panel1, "Panel2");
 
     c.splitter1 = new Splitter(
         c.panel1,

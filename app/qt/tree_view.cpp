@@ -22,6 +22,14 @@ public:
         QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
 
+    // Only a node's label shows that it is selected, not its branch area.
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_ItemView_ShowDecorationSelected)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+
 private:
     std::unique_ptr<QStyle> lines_;
 };
@@ -39,10 +47,10 @@ TreeView::TreeView(QWidget* parent) : QTreeView(parent), style_(new BranchLineSt
     setUniformRowHeights(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
     setTabKeyNavigation(false);
     setExpandsOnDoubleClick(true);
-    setAllColumnsShowFocus(true);
+    setAllColumnsShowFocus(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     header()->setStretchLastSection(false);

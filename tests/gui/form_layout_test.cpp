@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QFontInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QWindow>
 
 namespace brindle::qt::testing {
 namespace {
@@ -169,6 +171,28 @@ TEST_F(FormLayout, MaximisedWindowGivesTheControlsTheRoomAndRestoringTakesItBack
     ProcessEvents();
     EXPECT_EQ(form.size(), QSize(433, 428));
     ExpectGrownLayout(form, 0, 0);
+}
+
+// A size the window system imposes, as when the user drags the border.
+void ResizeFromOutside(TFormXom& form, QSize size) {
+    form.windowHandle()->resize(size);
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 3 * TFormXom::kSnapBackMilliseconds)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+TEST_F(FormLayout, BorderIsFixedButAMaximisedWindowKeepsItsRoom) {
+    ResizeFromOutside(form, QSize(600, 500));
+    EXPECT_EQ(form.size(), QSize(433, 428));
+    ExpectGrownLayout(form, 0, 0);
+
+    form.showMaximized();
+    ProcessEvents();
+    const QSize maximised = form.size();
+    ASSERT_NE(maximised, QSize(433, 428));
+    ResizeFromOutside(form, maximised);
+    EXPECT_EQ(form.size(), maximised);
 }
 
 // Sends Tab to whatever has the focus and names where the focus went.
