@@ -24,9 +24,9 @@ bool Session::Run(void (*handler)(RunState&, WindowOps&)) {
         [&](const std::string& message) { errors_.push_back(MessageBoxText(message)); });
 }
 
-void Session::Open(const std::string& path) {
+bool Session::Open(const std::string& path) {
     window.AnswerNextDialog(path);
-    Run(Button1Click);
+    return Run(Button1Click);
 }
 
 bool Session::Select(int64_t absoluteIndex) {
@@ -42,6 +42,23 @@ int Session::Finish(std::ostream& err) const {
     for (const std::string& error : errors_)
         err << error << '\n';
     return errors_.empty() ? kExitOk : kExitHandlerError;
+}
+
+std::optional<int> OpenAndSelect(std::string_view command, Session& session, std::string_view file,
+                                 std::string_view node, Streams io) {
+    std::optional<int64_t> index = ParseIndex(node);
+    if (!index) {
+        io.err << command << ": N must be a node's index in decimal, not \"" << node << "\"\n";
+        return kExitUsage;
+    }
+    session.Open(std::string(file));
+    if (!session.Select(*index)) {
+        io.err << command << ": the tree has no node " << *index << '\n';
+        // An open that failed is the better reason to give.
+        int status = session.Finish(io.err);
+        return status == kExitOk ? kExitUsage : status;
+    }
+    return std::nullopt;
 }
 
 std::string Utf8(std::string_view cp1252) {

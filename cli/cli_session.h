@@ -4,6 +4,7 @@
 
 #include "app/headless_window.h"
 #include "app/run_state.h"
+#include "cli/commands.h"
 
 #include <iosfwd>
 #include <optional>
@@ -21,8 +22,9 @@ class Session {
 public:
     Session(); // runs FormCreate
 
-    // "Open *.xom" with path chosen in the dialog.
-    void Open(const std::string& path);
+    // "Open *.xom" with path chosen in the dialog; false when it raised an
+    // error.
+    bool Open(const std::string& path);
     // Runs a handler inside the guard; false when it raised an error.
     bool Run(void (*handler)(RunState&, WindowOps&));
     // Selects the node with this absolute index and runs the selection
@@ -38,6 +40,12 @@ public:
 private:
     std::vector<std::string> errors_;
 };
+
+// Opens file and selects the node whose absolute index the argument node
+// gives. Returns the exit status to end with (after a message), or nullopt
+// to go on.
+std::optional<int> OpenAndSelect(std::string_view command, Session& session, std::string_view file,
+                                 std::string_view node, Streams io);
 
 // Output helpers shared by the commands.
 // A container text as UTF-8.

@@ -18,39 +18,21 @@ namespace {
 // Opens FILE; false when the open raised an error (collected for Finish).
 // The tree keeps what the walk listed before the error, and the commands work
 // on that, as the viewer does.
-bool OpenFile(Session& session, std::string_view path) {
-    session.window.AnswerNextDialog(std::string(path));
-    return session.Run(Button1Click);
-}
-
-// FILE N OUT: opens FILE and selects node N. Returns the exit status to end
-// with, or nullopt to go on.
-std::optional<int> OpenAndSelect(std::string_view command, Arguments args, Streams io,
-                                 Session& session) {
+// FILE N OUT: opens FILE and selects node N.
+std::optional<int> OpenAndSelectForSave(std::string_view command, Arguments args, Streams io,
+                                        Session& session) {
     if (args.size() != 3) {
         io.err << command << ": expected FILE N OUT\n";
         return kExitUsage;
     }
-    std::optional<int64_t> node = ParseIndex(args[1]);
-    if (!node) {
-        io.err << command << ": N must be a node's index in decimal, not \"" << args[1] << "\"\n";
-        return kExitUsage;
-    }
-    OpenFile(session, args[0]);
-    if (!session.Select(*node)) {
-        io.err << command << ": the tree has no node " << *node << '\n';
-        // An open that failed is the better reason to give.
-        int status = session.Finish(io.err);
-        return status == kExitOk ? kExitUsage : status;
-    }
-    return std::nullopt;
+    return OpenAndSelect(command, session, args[0], args[1], io);
 }
 
 } // namespace
 
 int SaveBin(Arguments args, Streams io) {
     Session session;
-    if (std::optional<int> status = OpenAndSelect("save-bin", args, io, session))
+    if (std::optional<int> status = OpenAndSelectForSave("save-bin", args, io, session))
         return *status;
     // On a type node the button does nothing, and neither does this.
     session.window.AnswerNextDialog(std::string(args[2]));
@@ -61,7 +43,7 @@ int SaveBin(Arguments args, Streams io) {
 int SaveTga(Arguments args, Streams io) {
     Session session;
     session.window.SetPreviewChecked(true);
-    if (std::optional<int> status = OpenAndSelect("save-tga", args, io, session))
+    if (std::optional<int> status = OpenAndSelectForSave("save-tga", args, io, session))
         return *status;
     if (!session.window.SaveImageEnabled()) {
         io.err << "save-tga: node " << args[1] << " shows no picture, nothing saved\n";
@@ -81,7 +63,7 @@ int Extract(Arguments args, Streams io) {
     Session session;
     // A file that could not be read leaves nothing to extract and no folder
     // is made; a walk that stopped at an error leaves what it listed.
-    if (!OpenFile(session, args[0]) && session.window.Tree().TopCount() == 0)
+    if (!session.Open(std::string(args[0])) && session.window.Tree().TopCount() == 0)
         return session.Finish(io.err);
 
     // Counted here rather than taken from the result, so an error that ends

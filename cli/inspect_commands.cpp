@@ -17,23 +17,6 @@ namespace {
 
 // Opens FILE and selects node N as a click would; the exit status when that
 // was not possible.
-std::optional<int> OpenAndSelect(std::string_view command, Session& session, std::string_view file,
-                                 std::string_view node, Streams io) {
-    std::optional<int64_t> index = ParseIndex(node);
-    if (!index) {
-        io.err << command << ": N must be a node's index in decimal, not \"" << node << "\"\n";
-        return kExitUsage;
-    }
-    session.Open(std::string(file));
-    if (!session.Select(*index)) {
-        io.err << command << ": the tree has no node " << *index << '\n';
-        // An open that failed is the better reason to give.
-        int status = session.Finish(io.err);
-        return status == kExitOk ? kExitUsage : status;
-    }
-    return std::nullopt;
-}
-
 bool PictureShown(const Session& session) {
     return !session.window.TextVisible();
 }
