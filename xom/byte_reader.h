@@ -3,6 +3,7 @@
 // either end gives zero bytes for the missing part, whatever the file
 // declares, so damaged files never read outside their buffer.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <span>
@@ -36,12 +37,13 @@ public:
         return std::memcmp(bytes_.data() + position, tag.data(), tag.size()) == 0;
     }
 
-    // Text from position up to its first zero byte or the buffer's end.
-    std::string_view CString(int64_t position) const {
+    // Text from position up to its first zero byte or the buffer's end, and
+    // no longer than maxLength.
+    std::string_view CString(int64_t position, size_t maxLength = SIZE_MAX) const {
         if (!Contains(position))
             return {};
         const auto* start = reinterpret_cast<const char*>(bytes_.data() + position);
-        size_t room = bytes_.size() - static_cast<size_t>(position);
+        size_t room = std::min(bytes_.size() - static_cast<size_t>(position), maxLength);
         const void* zero = std::memchr(start, 0, room);
         size_t length = zero ? static_cast<size_t>(static_cast<const char*>(zero) - start) : room;
         return {start, length};

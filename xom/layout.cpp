@@ -47,7 +47,7 @@ uint16_t ReadTypeCount(const ByteReader& file) {
 
 TypeRecord ReadTypeRecord(const ByteReader& file, uint32_t index) {
     int64_t record = kHeaderSize + kTypeRecordSize * int64_t{index};
-    return TypeRecord{file.U16(record + 8), file.CString(record + 32)};
+    return TypeRecord{file.U16(record + 8), file.CString(record + 32, kMaxTextLength)};
 }
 
 StringBlock ReadStringBlock(const ByteReader& file, uint32_t typeCount) {
@@ -61,7 +61,7 @@ StringBlock ReadStringBlock(const ByteReader& file, uint32_t typeCount) {
 
 std::string_view ReadString(const ByteReader& file, const StringBlock& block, uint32_t j) {
     uint16_t offset = file.U16(block.start + 8 + 4 * int64_t{j});
-    return file.CString(block.DataStart() + offset);
+    return file.CString(block.DataStart() + offset, kMaxTextLength);
 }
 
 std::optional<int64_t> FindNextTag(const ByteReader& file, int64_t tagPosition, int64_t fileSize) {
