@@ -44,9 +44,11 @@ void AppendUpperHex(std::string& text, uint32_t value, int minDigits = 1);
 uint16_t ReadTypeCount(const ByteReader& file);
 
 // Type names and strings are cut at this length. Without a zero byte they
-// run on into the following bytes, and a damaged file could otherwise copy
-// the rest of itself once for each of up to 65535 names or strings.
-inline constexpr size_t kMaxTextLength = 4096;
+// run on into the following bytes, and every entry's label copies its name:
+// a damaged file could otherwise copy the rest of itself once for each of up
+// to 65535 names or strings, and once more for each entry. Real names are a
+// few dozen bytes.
+inline constexpr size_t kMaxTextLength = 1024;
 
 struct TypeRecord {
     uint16_t entryCount = 0;
