@@ -48,15 +48,15 @@ Figures Measure(int runs, const std::function<void()>& work) {
 
 // Colours and alpha all vary, so every blend branch and rounding case runs.
 Bytes RecordFile() {
-    fixture::ImageSpec spec{kSide, kSide, 0, 4, 1, 1, {}};
-    spec.pixels.resize(size_t{kSide} * kSide * 4);
+    fixture::ImageSpec imageSpec{kSide, kSide, 0, 4, 1, 1, {}};
+    imageSpec.pixels.resize(size_t{kSide} * kSide * 4);
     uint32_t seed = 12345;
-    for (uint8_t& byte : spec.pixels) {
+    for (uint8_t& byte : imageSpec.pixels) {
         seed = seed * 1103515245u + 12345u;
         byte = static_cast<uint8_t>(seed >> 16);
     }
     Bytes file = {'C', 'T', 'N', 'R'};
-    Bytes record = fixture::ImageEntry(spec);
+    Bytes record = fixture::ImageEntry(imageSpec);
     file.insert(file.end(), record.begin(), record.end());
     return file;
 }

@@ -29,14 +29,14 @@ std::vector<std::string> ManyStrings() {
 }
 
 ImageSpec Picture(uint16_t width, uint16_t height, uint8_t format) {
-    ImageSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.format = format;
-    spec.firstIndex = 4;
-    spec.secondIndex = 1;
-    spec.pixels = PatternPixels(width, height, format == 2 || format == 4 ? 4 : 3);
-    return spec;
+    ImageSpec imageSpec;
+    imageSpec.width = width;
+    imageSpec.height = height;
+    imageSpec.format = format;
+    imageSpec.firstIndex = 4;
+    imageSpec.secondIndex = 1;
+    imageSpec.pixels = PatternPixels(width, height, format == 2 || format == 4 ? 4 : 3);
+    return imageSpec;
 }
 
 Bytes Truncated(Bytes bytes, size_t cut) {

@@ -22,14 +22,14 @@ using fixture::XomBuilder;
 using Result = CliResult;
 
 ImageSpec Image(uint16_t width, uint16_t height, uint8_t format, uint32_t name) {
-    ImageSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.format = format;
-    spec.firstIndex = name;
+    ImageSpec imageSpec;
+    imageSpec.width = width;
+    imageSpec.height = height;
+    imageSpec.format = format;
+    imageSpec.firstIndex = name;
     const int bpp = format == 2 || format == 4 ? 4 : 3;
-    spec.pixels = fixture::PatternPixels(width, height, bpp);
-    return spec;
+    imageSpec.pixels = fixture::PatternPixels(width, height, bpp);
+    return imageSpec;
 }
 
 // Two records named "XImage" (only the last one's entries are pictures),
@@ -169,16 +169,16 @@ TEST_F(ExportCommands, SaveTgaWritesThePreviewedPictureUnblended) {
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out + r.err, "");
     Bytes tga = fixture::ReadFile(Path("logo.tga"));
-    ImageSpec spec = Image(2, 2, 4, 1);
+    ImageSpec imageSpec = Image(2, 2, 4, 1);
     ASSERT_EQ(tga.size(), 18u + 16u);
     EXPECT_EQ(tga[2], 2);
     EXPECT_EQ(tga[16], 32);
-    for (size_t i = 0; i < spec.pixels.size(); i += 4) {
+    for (size_t i = 0; i < imageSpec.pixels.size(); i += 4) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(tga[18 + i], spec.pixels[i + 2]);
-        EXPECT_EQ(tga[18 + i + 1], spec.pixels[i + 1]);
-        EXPECT_EQ(tga[18 + i + 2], spec.pixels[i]);
-        EXPECT_EQ(tga[18 + i + 3], spec.pixels[i + 3]);
+        EXPECT_EQ(tga[18 + i], imageSpec.pixels[i + 2]);
+        EXPECT_EQ(tga[18 + i + 1], imageSpec.pixels[i + 1]);
+        EXPECT_EQ(tga[18 + i + 2], imageSpec.pixels[i]);
+        EXPECT_EQ(tga[18 + i + 3], imageSpec.pixels[i + 3]);
     }
 }
 

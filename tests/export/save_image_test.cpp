@@ -28,42 +28,42 @@ constexpr int64_t kEmpty = 5;   // 32 bits, 0 x 16
 constexpr int64_t kRefused = 6; // 513 wide: never previewed
 
 ImageSpec Glow() {
-    ImageSpec spec;
-    spec.width = 5;
-    spec.height = 3;
-    spec.format = 4;
-    spec.firstIndex = 1;
-    spec.pixels = fixture::PatternPixels(5, 3, 4);
-    for (size_t i = 3; i < spec.pixels.size(); i += 8)
-        spec.pixels[i] = 0;
-    return spec;
+    ImageSpec imageSpec;
+    imageSpec.width = 5;
+    imageSpec.height = 3;
+    imageSpec.format = 4;
+    imageSpec.firstIndex = 1;
+    imageSpec.pixels = fixture::PatternPixels(5, 3, 4);
+    for (size_t i = 3; i < imageSpec.pixels.size(); i += 8)
+        imageSpec.pixels[i] = 0;
+    return imageSpec;
 }
 
 ImageSpec Bands() {
-    ImageSpec spec;
-    spec.width = 3;
-    spec.height = 2;
-    spec.format = 1;
-    spec.type = 2;
-    spec.firstIndex = 2;
-    spec.pixels = fixture::PatternPixels(3, 2, 3);
-    return spec;
+    ImageSpec imageSpec;
+    imageSpec.width = 3;
+    imageSpec.height = 2;
+    imageSpec.format = 1;
+    imageSpec.type = 2;
+    imageSpec.firstIndex = 2;
+    imageSpec.pixels = fixture::PatternPixels(3, 2, 3);
+    return imageSpec;
 }
 
 ImageSpec Empty() {
-    ImageSpec spec;
-    spec.width = 0;
-    spec.height = 16;
-    spec.firstIndex = 3;
-    return spec;
+    ImageSpec imageSpec;
+    imageSpec.width = 0;
+    imageSpec.height = 16;
+    imageSpec.firstIndex = 3;
+    return imageSpec;
 }
 
 ImageSpec Refused() {
-    ImageSpec spec;
-    spec.width = 513;
-    spec.height = 1;
-    spec.firstIndex = 1;
-    return spec;
+    ImageSpec imageSpec;
+    imageSpec.width = 513;
+    imageSpec.height = 1;
+    imageSpec.firstIndex = 1;
+    return imageSpec;
 }
 
 Bytes Fixture() {
@@ -77,26 +77,26 @@ Bytes Fixture() {
     return xom.Build();
 }
 
-int BytesPerPixel(const ImageSpec& spec) {
-    return spec.format == 2 || spec.format == 4 ? 4 : 3;
+int BytesPerPixel(const ImageSpec& imageSpec) {
+    return imageSpec.format == 2 || imageSpec.format == 4 ? 4 : 3;
 }
 
 // What the file must hold, built straight from the record: the header, then
 // the pixel block (source row 0 is the bottom row) with red and blue
 // exchanged in every pixel.
-Bytes ExpectedTga(const ImageSpec& spec) {
-    const int bpp = BytesPerPixel(spec);
+Bytes ExpectedTga(const ImageSpec& imageSpec) {
+    const int bpp = BytesPerPixel(imageSpec);
     Bytes file = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    fixture::AppendU16(file, spec.width);
-    fixture::AppendU16(file, spec.height);
+    fixture::AppendU16(file, imageSpec.width);
+    fixture::AppendU16(file, imageSpec.height);
     file.push_back(static_cast<uint8_t>(bpp * 8));
     file.push_back(0);
-    for (size_t i = 0; i < spec.pixels.size(); i += bpp) {
-        file.push_back(spec.pixels[i + 2]);
-        file.push_back(spec.pixels[i + 1]);
-        file.push_back(spec.pixels[i]);
+    for (size_t i = 0; i < imageSpec.pixels.size(); i += bpp) {
+        file.push_back(imageSpec.pixels[i + 2]);
+        file.push_back(imageSpec.pixels[i + 1]);
+        file.push_back(imageSpec.pixels[i]);
         if (bpp == 4)
-            file.push_back(spec.pixels[i + 3]);
+            file.push_back(imageSpec.pixels[i + 3]);
     }
     return file;
 }
@@ -137,13 +137,14 @@ protected:
 TEST_F(SaveImage, WritesTheRecordsOwnPixelsFromTheBottomRowUp) {
     ASSERT_FALSE(opened_.error);
     const std::pair<int64_t, ImageSpec> cases[] = {{kGlow, Glow()}, {kBands, Bands()}};
-    for (const auto& [node, spec] : cases) {
+    for (const auto& [node, imageSpec] : cases) {
         SCOPED_TRACE(node);
         const std::string path = Out("node" + std::to_string(node) + ".tga");
         EXPECT_EQ(Save(node, path), std::nullopt);
-        Bytes expected = ExpectedTga(spec);
+        Bytes expected = ExpectedTga(imageSpec);
         EXPECT_EQ(fixture::ReadFile(path), expected);
-        EXPECT_EQ(expected.size(), 18u + spec.width * spec.height * BytesPerPixel(spec));
+        EXPECT_EQ(expected.size(),
+                  18u + imageSpec.width * imageSpec.height * BytesPerPixel(imageSpec));
     }
 }
 
@@ -260,13 +261,13 @@ std::optional<DecodedTga> ReadTga(const Bytes& file) {
 }
 
 // The record's pixels as RGBA rows from the top: source row 0 is the bottom.
-Bytes RecordRgba(const ImageSpec& spec) {
-    const int bpp = BytesPerPixel(spec);
+Bytes RecordRgba(const ImageSpec& imageSpec) {
+    const int bpp = BytesPerPixel(imageSpec);
     Bytes rgba;
-    for (int row = 0; row < spec.height; ++row) {
-        int source = spec.height - 1 - row;
-        for (int x = 0; x < spec.width; ++x) {
-            const uint8_t* p = &spec.pixels[(size_t(source) * spec.width + x) * bpp];
+    for (int row = 0; row < imageSpec.height; ++row) {
+        int source = imageSpec.height - 1 - row;
+        for (int x = 0; x < imageSpec.width; ++x) {
+            const uint8_t* p = &imageSpec.pixels[(size_t(source) * imageSpec.width + x) * bpp];
             rgba.insert(rgba.end(), {p[0], p[1], p[2], bpp == 4 ? p[3] : uint8_t{255}});
         }
     }
@@ -289,19 +290,19 @@ std::optional<Bytes> ImageMagickRgba(const std::string& tga, const std::string& 
 TEST_F(SaveImage, IndependentReadersGetTheRecordsPixelsBack) {
     const std::pair<int64_t, ImageSpec> cases[] = {{kGlow, Glow()}, {kBands, Bands()}};
     bool imageMagickRan = false;
-    for (const auto& [node, spec] : cases) {
+    for (const auto& [node, imageSpec] : cases) {
         SCOPED_TRACE(node);
         const std::string path = Out("round" + std::to_string(node) + ".tga");
         ASSERT_EQ(Save(node, path), std::nullopt);
         std::optional<DecodedTga> tga = ReadTga(fixture::ReadFile(path));
         ASSERT_TRUE(tga);
-        EXPECT_EQ(tga->width, spec.width);
-        EXPECT_EQ(tga->height, spec.height);
-        EXPECT_EQ(tga->rgba, RecordRgba(spec));
+        EXPECT_EQ(tga->width, imageSpec.width);
+        EXPECT_EQ(tga->height, imageSpec.height);
+        EXPECT_EQ(tga->rgba, RecordRgba(imageSpec));
 
         if (std::optional<Bytes> magick = ImageMagickRgba(path, path + ".rgba")) {
             imageMagickRan = true;
-            EXPECT_EQ(*magick, RecordRgba(spec));
+            EXPECT_EQ(*magick, RecordRgba(imageSpec));
         }
     }
     if (!imageMagickRan)

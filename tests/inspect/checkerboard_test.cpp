@@ -73,11 +73,11 @@ TEST(BlendRow32, MatchesTheExactFractionForEveryInput) {
 
 // Fully clear pixels show the checkerboard itself.
 ImageSpec Clear(uint16_t width, uint16_t height) {
-    ImageSpec spec{width, height, 0, 4, 1, 1, {}};
-    spec.pixels.assign(size_t{width} * height * 4, 0);
-    for (size_t i = 0; i < spec.pixels.size(); i += 4)
-        spec.pixels[i] = 90; // some red that must not show through
-    return spec;
+    ImageSpec imageSpec{width, height, 0, 4, 1, 1, {}};
+    imageSpec.pixels.assign(size_t{width} * height * 4, 0);
+    for (size_t i = 0; i < imageSpec.pixels.size(); i += 4)
+        imageSpec.pixels[i] = 90; // some red that must not show through
+    return imageSpec;
 }
 
 TEST(Checkerboard, BottomLeftAndTopRightQuartersAreLight) {
@@ -104,10 +104,10 @@ TEST(Checkerboard, BottomLeftAndTopRightQuartersAreLight) {
 TEST(Checkerboard, EveryRowStartsInTheSamePhaseWhateverTheWidth) {
     for (auto [width, height] : {std::pair{12, 16}, {20, 9}, {1, 24}, {9, 17}, {512, 3}}) {
         Decoder decoder;
-        ImageSpec spec = Clear(static_cast<uint16_t>(width), static_cast<uint16_t>(height));
-        decoder.Load(RecordFile(spec));
+        ImageSpec imageSpec = Clear(static_cast<uint16_t>(width), static_cast<uint16_t>(height));
+        decoder.Load(RecordFile(imageSpec));
         ASSERT_TRUE(decoder.Render());
-        EXPECT_EQ(decoder.Picture(), ExpectedPicture(spec, true)) << width << " x " << height;
+        EXPECT_EQ(decoder.Picture(), ExpectedPicture(imageSpec, true)) << width << " x " << height;
     }
 }
 

@@ -20,15 +20,15 @@ using fixture::ImageSpec;
 // The record's data start right after a "CTNR" tag at offset 0.
 inline constexpr uint32_t kRecordPosition = 4;
 
-inline Bytes RecordFile(const ImageSpec& spec) {
+inline Bytes RecordFile(const ImageSpec& imageSpec) {
     Bytes file = {'C', 'T', 'N', 'R'};
-    Bytes record = fixture::ImageEntry(spec);
+    Bytes record = fixture::ImageEntry(imageSpec);
     file.insert(file.end(), record.begin(), record.end());
     return file;
 }
 
-inline int BytesPerPixel(const ImageSpec& spec) {
-    return spec.format == 2 || spec.format == 4 ? 4 : 3;
+inline int BytesPerPixel(const ImageSpec& imageSpec) {
+    return imageSpec.format == 2 || imageSpec.format == 4 ? 4 : 3;
 }
 
 inline uint8_t ReferenceBlend(uint8_t c, uint8_t a, uint8_t k) {
@@ -42,13 +42,13 @@ inline uint8_t CheckerValue(int x, int sourceRow) {
 }
 
 // The picture as rows from the top, written out pixel by pixel.
-inline Bytes ExpectedPicture(const ImageSpec& spec, bool blend) {
-    const int bpp = BytesPerPixel(spec);
-    Bytes picture(size_t{spec.width} * spec.height * bpp);
-    for (int y = 0; y < spec.height; ++y) {
-        for (int x = 0; x < spec.width; ++x) {
-            const uint8_t* s = &spec.pixels[(size_t(y) * spec.width + x) * bpp];
-            uint8_t* t = &picture[(size_t(spec.height - 1 - y) * spec.width + x) * bpp];
+inline Bytes ExpectedPicture(const ImageSpec& imageSpec, bool blend) {
+    const int bpp = BytesPerPixel(imageSpec);
+    Bytes picture(size_t{imageSpec.width} * imageSpec.height * bpp);
+    for (int y = 0; y < imageSpec.height; ++y) {
+        for (int x = 0; x < imageSpec.width; ++x) {
+            const uint8_t* s = &imageSpec.pixels[(size_t(y) * imageSpec.width + x) * bpp];
+            uint8_t* t = &picture[(size_t(imageSpec.height - 1 - y) * imageSpec.width + x) * bpp];
             if (bpp == 3 || !blend) {
                 t[0] = s[2];
                 t[1] = s[1];

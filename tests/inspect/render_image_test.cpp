@@ -14,21 +14,21 @@ namespace {
 
 // Where the pixel block starts, counted from the tag, worked out from the
 // record's fields rather than from the decoder.
-uint32_t BlockStart(const ImageSpec& spec) {
-    return kRecordPosition + 20 + (spec.firstIndex >= 128 ? 1 : 0) + 8 * spec.type +
-           (spec.secondIndex >= 128 ? 1 : 0);
+uint32_t BlockStart(const ImageSpec& imageSpec) {
+    return kRecordPosition + 20 + (imageSpec.firstIndex >= 128 ? 1 : 0) + 8 * imageSpec.type +
+           (imageSpec.secondIndex >= 128 ? 1 : 0);
 }
 
 ImageSpec Spec(uint16_t width, uint16_t height, uint8_t type, uint8_t format,
                uint32_t firstIndex = 1, uint32_t secondIndex = 1) {
-    ImageSpec spec{width, height, type, format, firstIndex, secondIndex, {}};
-    spec.pixels = fixture::PatternPixels(width, height, BytesPerPixel(spec));
-    return spec;
+    ImageSpec imageSpec{width, height, type, format, firstIndex, secondIndex, {}};
+    imageSpec.pixels = fixture::PatternPixels(width, height, BytesPerPixel(imageSpec));
+    return imageSpec;
 }
 
 struct AcceptedCase {
     std::string name;
-    ImageSpec spec;
+    ImageSpec imageSpec;
     int bits;
     std::string info;
 };
@@ -44,15 +44,15 @@ class AcceptedRecord : public ::testing::TestWithParam<AcceptedCase> {};
 TEST_P(AcceptedRecord, DecodesFieldsWhereTheyLie) {
     const AcceptedCase& c = GetParam();
     Decoder decoder;
-    decoder.Load(RecordFile(c.spec));
+    decoder.Load(RecordFile(c.imageSpec));
 
     ASSERT_TRUE(decoder.Render());
-    EXPECT_EQ(decoder.window.PictureWidth(), c.spec.width);
-    EXPECT_EQ(decoder.window.PictureHeight(), c.spec.height);
+    EXPECT_EQ(decoder.window.PictureWidth(), c.imageSpec.width);
+    EXPECT_EQ(decoder.window.PictureHeight(), c.imageSpec.height);
     EXPECT_EQ(decoder.window.PictureDepth(), c.bits);
     EXPECT_EQ(decoder.state.ImageBits, c.bits);
-    EXPECT_EQ(decoder.state.PixelData, BlockStart(c.spec));
-    EXPECT_EQ(decoder.Picture(), ExpectedPicture(c.spec, true));
+    EXPECT_EQ(decoder.state.PixelData, BlockStart(c.imageSpec));
+    EXPECT_EQ(decoder.Picture(), ExpectedPicture(c.imageSpec, true));
     EXPECT_EQ(decoder.Main(), kNodeText);
     EXPECT_EQ(decoder.Info(), c.info);
 }
@@ -82,24 +82,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RenderImage, WithoutBlendingKeepsColoursAndAlpha) {
     Decoder decoder;
-    ImageSpec spec = Spec(19, 11, 0, 4);
-    decoder.Load(RecordFile(spec));
+    ImageSpec imageSpec = Spec(19, 11, 0, 4);
+    decoder.Load(RecordFile(imageSpec));
 
     ASSERT_TRUE(decoder.Render(kRecordPosition, false));
-    EXPECT_EQ(decoder.Picture(), ExpectedPicture(spec, false));
+    EXPECT_EQ(decoder.Picture(), ExpectedPicture(imageSpec, false));
     // Source (r, g, b, a) of the bottom-left pixel as (b, g, r, a).
-    const uint8_t* s = spec.pixels.data();
+    const uint8_t* s = imageSpec.pixels.data();
     std::span<const uint8_t> bottom = decoder.window.PictureRowConst(10);
     EXPECT_EQ((Bytes{bottom[0], bottom[1], bottom[2], bottom[3]}), (Bytes{s[2], s[1], s[0], s[3]}));
 }
 
 TEST(RenderImage, BlendingLeaves24BitRecordsAsTheyAre) {
     Decoder decoder;
-    ImageSpec spec = Spec(9, 9, 0, 0);
-    decoder.Load(RecordFile(spec));
+    ImageSpec imageSpec = Spec(9, 9, 0, 0);
+    decoder.Load(RecordFile(imageSpec));
 
     ASSERT_TRUE(decoder.Render(kRecordPosition, true));
-    EXPECT_EQ(decoder.Picture(), ExpectedPicture(spec, false));
+    EXPECT_EQ(decoder.Picture(), ExpectedPicture(imageSpec, false));
 }
 
 // ---- Refusals ----
@@ -124,9 +124,9 @@ Bytes WithoutLastByte(Bytes file) {
     return file;
 }
 
-Bytes HeaderOnly(const ImageSpec& spec) {
-    Bytes file = RecordFile(spec);
-    file.resize(file.size() - spec.pixels.size());
+Bytes HeaderOnly(const ImageSpec& imageSpec) {
+    Bytes file = RecordFile(imageSpec);
+    file.resize(file.size() - imageSpec.pixels.size());
     return file;
 }
 

@@ -19,9 +19,9 @@ struct Selection : ::testing::Test {
     const Bytes blobData = fixture::GenericEntry(1, {0xDE, 0xAD, 0xBE, 0xEF, 0x00, 0x0A});
     const Bytes thirdBlob = fixture::GenericEntry(2, {0x77});
     const ImageSpec picture = [] {
-        ImageSpec spec{7, 5, 0, 4, 3, 1, {}};
-        spec.pixels = fixture::PatternPixels(7, 5, 4);
-        return spec;
+        ImageSpec imageSpec{7, 5, 0, 4, 3, 1, {}};
+        imageSpec.pixels = fixture::PatternPixels(7, 5, 4);
+        return imageSpec;
     }();
     const Bytes pictureData = fixture::ImageEntry(picture);
     const Bytes unknownType = fixture::ImageEntry({2, 2, 10, 4, 3, 1, Bytes(16, 0x55)});
