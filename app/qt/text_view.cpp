@@ -1,5 +1,6 @@
 #include "app/qt/text_view.h"
 
+#include "app/qt/qt_text.h"
 #include "app/text_encoding.h"
 
 #include <QClipboard>
@@ -19,18 +20,20 @@ bool IsBreak(char byte) {
 }
 
 // Control characters have no picture of their own; they take a blank's place.
+bool IsControl(char32_t code) {
+    return code < 0x20 || (code >= 0x7F && code < 0xA0);
+}
+
 QChar DisplayChar(unsigned char byte) {
     char32_t code = Cp1252ToCodePoint(byte);
-    if (code < 0x20 || (code >= 0x7F && code < 0xA0))
-        return QChar(u' ');
-    return QChar(static_cast<char16_t>(code));
+    return IsControl(code) ? QChar(u' ') : QChar(static_cast<char16_t>(code));
 }
 
 QString DisplayText(std::string_view bytes) {
-    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (char byte : bytes)
-        *out++ = DisplayChar(static_cast<unsigned char>(byte));
+    QString text = FromCp1252(bytes);
+    for (QChar& c : text)
+        if (IsControl(c.unicode()))
+            c = QChar(u' ');
     return text;
 }
 
